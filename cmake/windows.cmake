@@ -49,3 +49,9 @@ endfunction()
 qorinspy_wine_test(paced_wait_wine_test 120 tests/core/paced_wait_wine_test.cpp)
 qorinspy_wine_test(focus_tracker_wine_test 120 tests/core/focus_tracker_wine_test.cpp)
 qorinspy_wine_test(routine_binding_wine_test 120 tests/platform/routine_binding_wine_test.cpp)
+
+# End to end: a driver process starts the test build of the program.
+target_sources(qorinspy_wine_test_support PRIVATE tests/harness/program_driver.cpp)
+target_include_directories(qorinspy_wine_test_support PUBLIC src)
+qorinspy_wine_test(program_wine_test 300 tests/ui/program_wine_test.cpp)
+add_dependencies(program_wine_test QorinSPY_test)
