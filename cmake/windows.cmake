@@ -55,3 +55,5 @@ target_sources(qorinspy_wine_test_support PRIVATE tests/harness/program_driver.c
 target_include_directories(qorinspy_wine_test_support PUBLIC src)
 qorinspy_wine_test(program_wine_test 300 tests/ui/program_wine_test.cpp)
 add_dependencies(program_wine_test QorinSPY_test)
+qorinspy_wine_test(copy_info_wine_test 300 tests/ui/copy_info_wine_test.cpp)
+add_dependencies(copy_info_wine_test QorinSPY_test)

@@ -14,6 +14,7 @@ constexpr int kWorkerRestBoundMs = 2000;
 
 void ExitRoutine() {
     TestTrace("exit-routine");
+    if (NativeWindowHandle() != 0) TestTrace("window-still-open");
     if (StopWorkers(kWorkerRestBoundMs)) {
         ReleaseFocusData();
         TestTrace("released");

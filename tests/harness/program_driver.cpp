@@ -1,6 +1,7 @@
 #include "program_driver.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include "ui/main_window_controls.h"
@@ -73,4 +74,43 @@ bool ClearForeground() {
         if (!window.Activate()) return false;
     }
     return WaitUntil([] { return GetForegroundWindow() == nullptr; }, 5000);
+}
+
+HWND PressAndWaitForBox(const ProgramUnderTest& program, const char* caption, DWORD timeoutMs) {
+    PostMessageA(program.Control(按钮1), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindMessageBox(program.Id(), caption)) != nullptr; }, timeoutMs);
+    return box;
+}
+
+bool ParseLine(const std::string& line, ClipboardLine& parsed) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t bar; (bar = line.find('|', start)) != std::string::npos; start = bar + 1) {
+        fields.push_back(line.substr(start, bar - start));
+    }
+    fields.push_back(line.substr(start));
+    if (fields.size() != 5 || fields[0].empty() || fields[1].empty()) return false;
+    char* end = nullptr;
+    parsed.time = std::strtoll(fields[0].c_str(), &end, 10);
+    if (*end != '\0') return false;
+    std::strtol(fields[1].c_str(), &end, 10);
+    if (*end != '\0') return false;
+    parsed.handle = fields[1];
+    parsed.className = fields[2];
+    parsed.title = fields[3];
+    parsed.path = fields[4];
+    return true;
+}
+
+bool SplitClipboardLines(const std::string& text, std::vector<std::string>& lines) {
+    lines.clear();
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos || end == start) return false;
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return true;
 }

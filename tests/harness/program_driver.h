@@ -19,6 +19,7 @@ public:
     bool WaitForExit(DWORD timeoutMs = 20000) { return process_.WaitForExit(timeoutMs); }
     DWORD ExitCode() const { return process_.ExitCode(); }
     DWORD Id() const { return process_.Id(); }
+    bool Running() const { return WaitForSingleObject(process_.Handle(), 0) == WAIT_TIMEOUT; }
 
     HWND Main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
@@ -36,6 +37,20 @@ private:
     std::string tracePath_;
     HWND main_ = nullptr;
 };
+
+// Presses the button and waits for the box with that caption; null if none came.
+HWND PressAndWaitForBox(const ProgramUnderTest& program, const char* caption, DWORD timeoutMs = 15000);
+
+// One clipboard line taken apart: time|handle|class|title|path.
+struct ClipboardLine {
+    long long time = 0;
+    std::string handle, className, title, path;
+};
+bool ParseLine(const std::string& line, ClipboardLine& parsed);
+
+// Splits a clipboard text into lines; false unless every line, the last too,
+// ends in CR LF and no line is empty.
+bool SplitClipboardLines(const std::string& text, std::vector<std::string>& lines);
 
 // The decimal text of a window handle as the program shows it (signed 32 bits).
 std::string HandleText(HWND window);
