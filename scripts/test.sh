@@ -57,7 +57,9 @@ if qs_ensure_prefix &&
   qs_start_xvfb && qs_start_wine
   # Keeps Wine's desktop process up between tests (each GUI test then starts fast).
   "$QS_WINE" "$win/bin/wait_for_window.exe" QorinSPY.NoSuchWindow 3600 </dev/null >/dev/null 2>&1 &
-  ctest --test-dir "$win" --output-on-failure --timeout 300 </dev/null 2>&1 | tee "$win.test.log"
+  # 20 stress runs of each kind here; QORINSPY_STRESS_RUNS=50 for the full count.
+  QORINSPY_STRESS_RUNS=${QORINSPY_STRESS_RUNS:-20} \
+    ctest --test-dir "$win" --output-on-failure --timeout 900 </dev/null 2>&1 | tee "$win.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || failed=1
   count "$win.test.log"
 else
