@@ -21,6 +21,9 @@ set(QORINSPY_PROGRAM_SOURCES
 
 add_executable(QorinSPY WIN32 ${QORINSPY_PROGRAM_SOURCES})
 target_link_libraries(QorinSPY PRIVATE qorinspy_logic)
+if(NOT MSVC)
+  target_link_options(QorinSPY PRIVATE $<$<NOT:$<CONFIG:Debug>>:-s>)  # the product ships without symbols
+endif()
 
 # The same program with observation points for the end-to-end tests.
 add_executable(QorinSPY_test WIN32 ${QORINSPY_PROGRAM_SOURCES} src/ui/test_hooks.cpp)
@@ -59,3 +62,9 @@ qorinspy_wine_test(copy_info_wine_test 300 tests/ui/copy_info_wine_test.cpp)
 add_dependencies(copy_info_wine_test QorinSPY_test)
 qorinspy_wine_test(program_stress_wine_test 900 tests/ui/program_stress_wine_test.cpp)
 add_dependencies(program_stress_wine_test QorinSPY_test)
+
+# Figures, printed by scripts/test.sh after the tests.
+add_executable(idle_benchmark bench/idle_benchmark.cpp)
+target_link_libraries(idle_benchmark PRIVATE psapi)
+set_target_properties(idle_benchmark PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_dependencies(idle_benchmark QorinSPY)

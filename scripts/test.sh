@@ -62,6 +62,8 @@ if qs_ensure_prefix &&
     ctest --test-dir "$win" --output-on-failure --timeout 900 </dev/null 2>&1 | tee "$win.test.log"
   [ "${PIPESTATUS[0]}" -eq 0 ] || failed=1
   count "$win.test.log"
+  echo "== figures"
+  timeout 120 "$QS_WINE" "$win/bin/idle_benchmark.exe" </dev/null 2>&1 | iconv -f GBK -t UTF-8 -c
 else
   echo "windows: build failed"; tail -n 40 "$win.configure.log" "$win.build.log" 2>/dev/null
   failed=1
