@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct GrowthCase {
     std::int64_t expectedCapacity;
     Sizes expectedAllocations;  // the creation block first
 };
+
+// Test names show the case by its name.
+void PrintTo(const GrowthCase& c, std::ostream* out) { *out << c.name; }
 
 class TextBuilderGrowthTest : public TextBuilderTest, public testing::WithParamInterface<GrowthCase> {};
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include "core/focus_data.h"
@@ -19,6 +20,9 @@ struct BoxCase {
     const char* message;
     const char* expected;
 };
+
+// Test names show the case by its name.
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << c.name; }
 
 class FatalErrorTextTest : public testing::TestWithParam<BoxCase> {};
 
