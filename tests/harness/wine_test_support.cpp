@@ -158,6 +158,16 @@ bool TestWindow::Activate() {
     return WaitUntil([this] { return GetForegroundWindow() == window_; }, 5000);
 }
 
+bool ClickMiddleOf(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r) || !SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2)) return false;
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, clicks, sizeof(INPUT)) == 2;
+}
+
 ULONGLONG ThreadCpuTime(HANDLE thread) {
     FILETIME created, exited, kernel, user;
     if (!GetThreadTimes(thread, &created, &exited, &kernel, &user)) return 0;

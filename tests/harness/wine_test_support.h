@@ -65,6 +65,9 @@ private:
 
 extern const char* const kTestWindowClass;
 
+// A real left click (SendInput) in the middle of a window; true when sent.
+bool ClickMiddleOf(HWND window);
+
 // CPU time (kernel + user) used so far by a thread, in 100-ns units.
 ULONGLONG ThreadCpuTime(HANDLE thread);
 

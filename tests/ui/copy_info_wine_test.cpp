@@ -115,14 +115,7 @@ TEST_F(CopyInfoTest, EachWayOfDismissingTheBoxEndsTheProgram) {
 
 TEST_F(CopyInfoTest, ARealClickOnTheButtonCopiesAndEnds) {
     ActivateWindows(3, "点击 ");
-    RECT button;
-    GetWindowRect(program.Control(按钮1), &button);
-    ASSERT_TRUE(SetCursorPos((button.left + button.right) / 2, (button.top + button.bottom) / 2));
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+    ASSERT_TRUE(ClickMiddleOf(program.Control(按钮1)));
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = FindMessageBox(program.Id(), kConfirmationCaption)) != nullptr; },
                           15000));

@@ -130,14 +130,7 @@ TEST_F(ProgramTest, ValueLabelsFollowTheForegroundWindow) {
 TEST_F(ProgramTest, ARealClickOnTheWindowLeavesTheForegroundWhereItWas) {
     TestWindow window("焦点在这里");
     ASSERT_TRUE(window.Activate());
-    RECT label;
-    GetWindowRect(program.Control(标签_名称), &label);
-    ASSERT_TRUE(SetCursorPos((label.left + label.right) / 2, (label.top + label.bottom) / 2));
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, clicks, sizeof(INPUT)), 2u);
+    ASSERT_TRUE(ClickMiddleOf(program.Control(标签_名称)));
     // A window that takes the activation on a click does so within a turn or two.
     EXPECT_FALSE(WaitUntil([&] { return GetForegroundWindow() != window.Handle(); }, 1500))
         << "the click moved the foreground to " << HandleText(GetForegroundWindow());
